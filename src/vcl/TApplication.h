@@ -44,6 +44,20 @@ public:
 
     // Shows the exception's text in a modal error box.
     void ShowException(const std::exception& error);
+    // Runs an event handler for the windowing system: an exception that leaves it is shown with
+    // ShowException and the program goes on, so that no exception ever crosses the windowing
+    // system. Every place where the platform calls the program's handlers goes through here.
+    template <class THandler>
+    void CallHandler(THandler&& handler) noexcept
+    {
+        try {
+            handler();
+        } catch (const std::exception& error) {
+            ShowException(error);
+        } catch (...) {
+            ShowUnknownException();
+        }
+    }
     // Where ShowException's text goes; tests and the command line may replace the error box.
     std::function<void(const std::string& message)> OnShowException;
 
@@ -51,6 +65,8 @@ public:
     std::string ExeName() const;
 
 private:
+    void ShowUnknownException();
+
     struct Platform;
     std::unique_ptr<Platform> FPlatform;
     TForm* FMainForm = nullptr;

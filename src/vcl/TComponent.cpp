@@ -39,3 +39,8 @@ TComponent* TComponent::FindComponent(std::string_view name) const
     auto it = std::ranges::find_if(FComponents, sameName);
     return it == FComponents.end() ? nullptr : *it;
 }
+
+bool TComponent::ReadProperty(std::string_view, const TPropertyValue&, const TFormReader&)
+{
+    return false;
+}

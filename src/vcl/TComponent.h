@@ -7,6 +7,9 @@
 #include <string_view>
 #include <vector>
 
+class TFormReader;
+struct TPropertyValue;
+
 class TComponent : public TObject {
 public:
     // Joins the owner's components when an owner is given.
@@ -27,6 +30,11 @@ public:
     TComponent* Components(int index) const { return FComponents.at(static_cast<std::size_t>(index)); }
     // The owned component of that name (letter case ignored, as the platform does), or null.
     TComponent* FindComponent(std::string_view name) const;
+
+    // Writes one stored property of a form description; the form reader calls it. Each class
+    // takes the properties it keeps and hands the others to its base class. False when no class
+    // has a property of that name.
+    virtual bool ReadProperty(std::string_view name, const TPropertyValue& value, const TFormReader& reader);
 
 protected:
     // Frees the owned components now. Derived classes call it first in their destructor, so

@@ -63,14 +63,27 @@ public:
     void BringToFront();
 
     TNotifyEvent OnClick;
-    // Raises OnClick; the platform calls it when the user clicks the control.
+    // Raises OnClick; the platform calls it when the user clicks the control. An exception that
+    // leaves the handler is shown by the application, and the program goes on.
     virtual void Click();
+
+    // Whether the control is on view: it and every control it stands on are visible.
+    bool Showing() const;
+
+    // Scales position, size and own font by M / D, for a screen of another pixel density than the
+    // one the sizes were made for.
+    virtual void ScaleBy(int M, int D);
+
+    bool ReadProperty(std::string_view name, const TPropertyValue& value, const TFormReader& reader) override;
 
     // The native side of the control, for the platform implementation.
     TPeer* Peer() const { return FPeer.get(); }
 
 protected:
     TControl(TComponent* AOwner, std::unique_ptr<TPeer> APeer);
+
+    // Scales the bounds for ScaleBy; a form scales its client area instead.
+    virtual void ScaleBounds(int M, int D);
 
     // Hooks for derived controls, called after the change is stored.
     virtual void BoundsChanged() {}

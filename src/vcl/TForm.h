@@ -15,8 +15,8 @@ using enum TFormStyle;
 enum class TFormBorderStyle : std::uint8_t { bsNone, bsSingle, bsSizeable, bsDialog };
 using enum TFormBorderStyle;
 
-enum class TPosition : std::uint8_t { poDesigned, poScreenCenter };
-using enum TPosition;
+enum class TFormPosition : std::uint8_t { poDesigned, poScreenCenter };
+using enum TFormPosition;
 
 class TForm : public TWinControl {
 public:
@@ -35,8 +35,8 @@ public:
     void SetFormStyle(TFormStyle value);
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TFormBorderStyle value);
-    TPosition Position() const { return FPosition; }
-    void SetPosition(TPosition value) { FPosition = value; }
+    TFormPosition Position() const { return FPosition; }
+    void SetPosition(TFormPosition value) { FPosition = value; }
 
     // A canvas on the form, used to measure text in a font before anything is shown.
     TCanvas* Canvas() const { return FCanvas.get(); }
@@ -54,13 +54,22 @@ public:
     // (and the application's main form ends the application).
     void Close();
 
+    // The pixels per inch of the screen the form's sizes are made for; a form built from a
+    // description on another screen is scaled to it. 0 for a form built in code.
+    int PixelsPerInch() const { return FPixelsPerInch; }
+    void SetPixelsPerInch(int value) { FPixelsPerInch = value; }
+
+    // Runs once every control of the form exists (after its description is read).
     TNotifyEvent OnCreate;
+
+    bool ReadProperty(std::string_view name, const TPropertyValue& value, const TFormReader& reader) override;
 
     // Called by the platform when the window system moved or resized the window.
     void NativeBoundsChanged(int ALeft, int ATop, int AClientWidth, int AClientHeight);
 
 protected:
     void BoundsChanged() override;
+    void ScaleBounds(int M, int D) override;
 
 private:
     void ApplyWindowFlags();
@@ -69,8 +78,9 @@ private:
     std::string FCaption;
     TFormStyle FFormStyle = fsNormal;
     TFormBorderStyle FBorderStyle = bsSizeable;
-    TPosition FPosition = poDesigned;
+    TFormPosition FPosition = poDesigned;
     std::unique_ptr<TCanvas> FCanvas;
+    int FPixelsPerInch = 0;
     TModalResult FModalResult = mrNone;
     bool FModal = false;
     // The frame around the client area, as the window system draws it (0 until it is known).

@@ -1,6 +1,8 @@
 // Layout of a container's children; the same on every platform.
 #include "vcl/TWinControl.h"
 
+#include "vcl/TFormReader.h"
+
 #include <algorithm>
 
 void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
@@ -14,6 +16,37 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 void TWinControl::Realign()
 {
     AlignControls(ClientWidth(), ClientHeight());
+}
+
+void TWinControl::EnableAlign()
+{
+    if (--FAlignDisabled == 0)
+        Realign();
+}
+
+void TWinControl::ScaleBy(int M, int D)
+{
+    // Children are scaled where they stand, not moved along with their anchors first.
+    DisableAlign();
+    TControl::ScaleBy(M, D);
+    for (TControl* c : FControls)
+        c->ScaleBy(M, D);
+    EnableAlign();
+}
+
+void TWinControl::SetTabOrder(int value)
+{
+    FTabOrder = value;
+    if (Parent())
+        Parent()->ApplyTabOrder();
+}
+
+bool TWinControl::ReadProperty(std::string_view name, const TPropertyValue& value, const TFormReader& reader)
+{
+    if (name != "TabOrder")
+        return TControl::ReadProperty(name, value, reader);
+    SetTabOrder(reader.Integer(value));
+    return true;
 }
 
 void TWinControl::InsertControl(TControl* control)
@@ -56,6 +89,8 @@ void FollowAnchors(bool nearAnchored, bool farAnchored, int delta, int& position
 
 void TWinControl::AlignControls(int oldClientWidth, int oldClientHeight)
 {
+    if (FAlignDisabled > 0)
+        return;
     const int dw = ClientWidth() - oldClientWidth;
     const int dh = ClientHeight() - oldClientHeight;
     if (dw != 0 || dh != 0) {

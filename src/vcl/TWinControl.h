@@ -24,6 +24,20 @@ public:
 
     // Lays out the aligned and anchored children again.
     void Realign();
+    // Holds the layout of the children while they change together; the last EnableAlign lays
+    // them out once.
+    void DisableAlign() { ++FAlignDisabled; }
+    void EnableAlign();
+
+    // The place of the control in its parent's keyboard focus order: lower first; equal ones in
+    // the order they were placed.
+    int TabOrder() const { return FTabOrder; }
+    void SetTabOrder(int value);
+
+    // Scales the control, then each child, then lays them out again.
+    void ScaleBy(int M, int D) override;
+
+    bool ReadProperty(std::string_view name, const TPropertyValue& value, const TFormReader& reader) override;
 
 protected:
     TWinControl(TComponent* AOwner, std::unique_ptr<TPeer> APeer);
@@ -39,6 +53,9 @@ private:
     void MoveToBack(TControl* control);
     void MoveToFront(TControl* control);
     void AlignControls(int oldClientWidth, int oldClientHeight);
+    void ApplyTabOrder();
 
     std::vector<TControl*> FControls;
+    int FAlignDisabled = 0;
+    int FTabOrder = 0;
 };

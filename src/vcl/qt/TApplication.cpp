@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <filesystem>
+#include <stdexcept>
 
 namespace {
 TApplication TheApplication;
@@ -71,7 +72,9 @@ void TApplication::ProcessMessages()
 
 void TApplication::Post(std::function<void()> call)
 {
-    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(call), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [call = std::move(call)] { Application->CallHandler(call); },
+        Qt::QueuedConnection);
 }
 
 void TApplication::ShowException(const std::exception& error)
@@ -83,6 +86,11 @@ void TApplication::ShowException(const std::exception& error)
     }
     const QString title = QString::fromStdString(std::filesystem::path(ExeName()).stem().string());
     QMessageBox::critical(nullptr, title, ToQString(message));
+}
+
+void TApplication::ShowUnknownException()
+{
+    ShowException(std::runtime_error("An unknown error occurred."));
 }
 
 std::string TApplication::ExeName() const

@@ -1,5 +1,6 @@
 #include "vcl/TControl.h"
 
+#include "vcl/TApplication.h"
 #include "vcl/TWinControl.h"
 #include "vcl/qt/Peer.h"
 #include "vcl/qt/QtConvert.h"
@@ -164,5 +165,11 @@ void TControl::BringToFront()
 void TControl::Click()
 {
     if (OnClick)
-        OnClick(this);
+        Application->CallHandler([this] { OnClick(this); });
+}
+
+bool TControl::Showing() const
+{
+    const QWidget* widget = WidgetOf(this);
+    return widget && widget->isVisible();
 }

@@ -26,7 +26,7 @@ protected:
     {
         // The form decides: a modal one ends its loop and hides when the loop is over.
         event->ignore();
-        FForm->Close();
+        Application->CallHandler([this] { FForm->Close(); });
     }
     void moveEvent(QMoveEvent*) override { Report(); }
     void resizeEvent(QResizeEvent*) override { Report(); }
@@ -35,7 +35,7 @@ private:
     void Report()
     {
         if (isVisible())
-            FForm->NativeBoundsChanged(x(), y(), width(), height());
+            Application->CallHandler([this] { FForm->NativeBoundsChanged(x(), y(), width(), height()); });
     }
 
     TForm* FForm;

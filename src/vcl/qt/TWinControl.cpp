@@ -2,6 +2,8 @@
 
 #include "vcl/qt/Peer.h"
 
+#include <algorithm>
+
 TWinControl::TWinControl(TComponent* AOwner, std::unique_ptr<TPeer> APeer)
     : TControl(AOwner, std::move(APeer))
 {
@@ -33,4 +35,15 @@ bool TWinControl::Focused() const
 {
     const QWidget* widget = WidgetOf(this);
     return widget && widget->hasFocus();
+}
+
+void TWinControl::ApplyTabOrder()
+{
+    std::vector<TWinControl*> order;
+    for (TControl* c : FControls)
+        if (auto* container = dynamic_cast<TWinControl*>(c); container && WidgetOf(container))
+            order.push_back(container);
+    std::ranges::stable_sort(order, {}, &TWinControl::TabOrder);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(WidgetOf(order[i - 1]), WidgetOf(order[i]));
 }
