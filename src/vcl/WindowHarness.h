@@ -13,6 +13,10 @@ namespace WindowHarness {
 // over whatever shows through from behind it. An empty picture for a control without a window or
 // of no size.
 void Grab(const TControl* control, TBitmap& picture);
+// Paints the control alone into the picture, resized to the control's size when it differs:
+// where the control paints nothing the picture keeps what it held. Repeated renders into one
+// picture allocate nothing, so this measures painting itself.
+void Render(const TControl* control, TBitmap& picture);
 // Saves what the control shows as a PNG (or BMP, by the file name) file. Throws EFCreateError when
 // the file cannot be written.
 void SaveScreenshot(const TControl* control, const std::string& fileName);

@@ -23,6 +23,18 @@ void Grab(const TControl* control, TBitmap& picture)
     SetBitmapImage(picture, window->grab(area).toImage());
 }
 
+void Render(const TControl* control, TBitmap& picture)
+{
+    QWidget* widget = WidgetOf(control);
+    if (!widget || widget->width() <= 0 || widget->height() <= 0) {
+        picture.SetSize(0, 0);
+        return;
+    }
+    if (picture.Width() != widget->width() || picture.Height() != widget->height())
+        picture.SetSize(widget->width(), widget->height());
+    widget->render(&picture.Image().Image);
+}
+
 void SaveScreenshot(const TControl* control, const std::string& fileName)
 {
     TBitmap picture;
