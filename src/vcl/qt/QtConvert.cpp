@@ -2,6 +2,7 @@
 
 #include "vcl/WinApi.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -38,6 +39,18 @@ DWORD GetSysColor(int index)
 {
     const QColor c = QGuiApplication::palette().color(QPalette::Active, PaletteRoleOf(index));
     return static_cast<DWORD>(FromQColor(c));
+}
+
+BOOL SetSysColors(int count, const int* elements, const DWORD* rgbValues)
+{
+    if (count < 0 || (count > 0 && (!elements || !rgbValues)))
+        return 0;
+    QPalette palette = QGuiApplication::palette();
+    for (int i = 0; i < count; ++i)
+        palette.setColor(PaletteRoleOf(elements[i]), ToQColor(static_cast<TColor>(rgbValues[i] & 0x00FFFFFF)));
+    // Every widget hears of the change and repaints.
+    QApplication::setPalette(palette);
+    return 1;
 }
 
 QFont ToQFont(const TFont& font)

@@ -9,7 +9,7 @@
 
 namespace {
 
-// Draws through the control's Paint and turns a press and release inside it into a click.
+// Draws through the control's Paint and reports the mouse to the control.
 class GraphicWidget : public QWidget {
 public:
     explicit GraphicWidget(TGraphicControl* control) : FControl(control)
@@ -25,21 +25,21 @@ protected:
         TDeviceContextScope scope(FControl->Canvas()->Handle(), painter);
         FControl->Paint();
     }
+    void enterEvent(QEnterEvent*) override { FControl->MouseEnter(); }
+    void leaveEvent(QEvent*) override { FControl->MouseLeave(); }
     void mousePressEvent(QMouseEvent* event) override
     {
-        FPressed = event->button() == Qt::LeftButton;
+        if (event->button() == Qt::LeftButton)
+            FControl->MouseDown(event->position().toPoint().x(), event->position().toPoint().y());
     }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
-        const bool click = FPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-        FPressed = false;
-        if (click)
-            FControl->Click();
+        if (event->button() == Qt::LeftButton)
+            FControl->MouseUp(event->position().toPoint().x(), event->position().toPoint().y());
     }
 
 private:
     TGraphicControl* FControl;
-    bool FPressed = false;
 };
 
 } // namespace
@@ -60,3 +60,17 @@ void TGraphicControl::FontChanged()
 }
 
 TGraphicControl::~TGraphicControl() = default;
+
+void TGraphicControl::MouseDown(int, int)
+{
+    FMousePressed = true;
+}
+
+void TGraphicControl::MouseUp(int x, int y)
+{
+    const bool inside = x >= 0 && y >= 0 && x < Width() && y < Height();
+    const bool click = FMousePressed && inside;
+    FMousePressed = false;
+    if (click)
+        Click();
+}
