@@ -150,7 +150,9 @@ TEST(QovMesg, ButtonWithoutResultLeavesTheDialogOpen)
     MainWindowMesg m;
     bool openAfterPress = false;
     const auto result = m.MessageShow("", "mbOk", -1, -1, [&](TMessageForm& dialog) {
-        Child<TQovButt>(dialog, "A0")->ModalResult = mrNone; // as the help button carries
+        auto* ok = Child<TQovButt>(dialog, "A0");
+        ASSERT_NE(ok, nullptr);
+        ok->ModalResult = mrNone; // as the help button carries
         Press(dialog, "A0");
         Application->Post([&] {
             openAfterPress = dialog.ModalResult() == mrNone;
@@ -235,8 +237,11 @@ TEST(QovMesg, ClearButtonsChoosesFlatAndGap)
         bool flat = !clear;
         int gap = 0;
         m.MessageShow("", "mbYes,mbNo", -1, -1, [&](TMessageForm& dialog) {
-            flat = Child<TQovButt>(dialog, "A1")->Flat();
-            gap = Child(dialog, "A1")->Left() - Child(dialog, "A0")->BoundsRect().Right;
+            auto* yes = Child<TQovButt>(dialog, "A0");
+            auto* no = Child<TQovButt>(dialog, "A1");
+            ASSERT_TRUE(yes && no);
+            flat = no->Flat();
+            gap = no->Left() - yes->BoundsRect().Right;
             dialog.Close();
         });
         EXPECT_EQ(flat, clear);

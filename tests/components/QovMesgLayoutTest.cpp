@@ -196,10 +196,13 @@ TEST(MessageForm, EachFontMeasuresItsOwnPart)
 {
     Built b;
     b.mesg.FontButton()->SetHeight(-22); // 12 x 24 in the fixed metrics
-    b.Build(Text120, dgWarning, Set({mbOk}));
+    b.Build(Text120, dgWarning, Set({mbYes, mbNo}));
+    // Buttons 138 x 45 with a gap of 3 from the button font; margins and spacings from the text font.
+    EXPECT_EQ(b.form->ClientWidth(), 2 * 138 + 3 + 24);
     EXPECT_EQ(b.form->ClientHeight(), 32 + 45 + 16 + 26);
-    EXPECT_EQ(b.Child("A0")->BoundsRect(), Bounds((191 - 138) / 2, 61, 138, 45));
-    EXPECT_EQ(b.Child("Image")->BoundsRect(), Bounds(12, 13, 32, 32)) << "margins come from the text font";
+    EXPECT_EQ(b.Child("A0")->BoundsRect(), Bounds(12, 61, 138, 45));
+    EXPECT_EQ(b.Child("A1")->BoundsRect(), Bounds(12 + 138 + 3, 61, 138, 45));
+    EXPECT_EQ(b.Child("Image")->BoundsRect(), Bounds(12, 13, 32, 32));
     EXPECT_EQ(b.Child("A0")->Font()->Height(), -22);
     EXPECT_EQ(b.Child("Message")->Font()->Height(), -11);
 }
