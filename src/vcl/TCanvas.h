@@ -4,6 +4,7 @@
 // still measures text in its font.
 
 #include "vcl/TFont.h"
+#include "vcl/TIcon.h"
 #include "vcl/WinApi.h"
 
 #include <memory>
@@ -22,6 +23,9 @@ public:
 
     // Fills the rectangle with the brush colour; nothing while the canvas is not painting.
     void FillRect(const TRect& rect);
+    // Draws the icon in its natural size with its top-left corner at (x, y); nothing while the
+    // canvas is not painting or the icon is empty.
+    void Draw(int x, int y, const TIcon& icon);
     // The width and height of the text in the canvas's font.
     TPoint TextExtent(std::string_view text) const;
 

@@ -2,15 +2,23 @@
 // The device context behind a canvas: the painter while a paint is under way, and the canvas's
 // font for drawing and measuring text at any time.
 
+#include "vcl/TFont.h"
 #include "vcl/WinApi.h"
 
 #include <QFont>
 #include <QPainter>
+#include <string_view>
 
 struct HDC__ {
     QPainter* Painter = nullptr;
     QFont Font;
+    // The canvas's font as the program describes it (its colour is the text colour).
+    const TFont* Source = nullptr;
 };
+
+// The width of the text and the line height in the device context's font, through the measurer
+// that tests may put in (TextMetrics.h).
+TPoint MeasureText(HDC dc, std::string_view text);
 
 // Lends a painter to a device context for the length of one paint.
 class TDeviceContextScope {
