@@ -1,5 +1,7 @@
 #include "components/QovGradient.h"
 
+#include "vcl/TFormReader.h"
+
 HMODULE MsImgHandle = nullptr;
 TGradientFill GradientFillFunc = nullptr;
 
@@ -53,6 +55,19 @@ TRIVERTEX Vertex(int x, int y, TColor color)
 }
 
 } // namespace
+
+bool TQovGradient::ReadProperty(std::string_view name, const TPropertyValue& value, const TFormReader& reader)
+{
+    if (name == "ColorBegin")
+        SetColorBegin(reader.Color(value));
+    else if (name == "ColorEnd")
+        SetColorEnd(reader.Color(value));
+    else if (name == "Gradient")
+        SetGradient(reader.Enumeration<TGradientDirection>(value, {{"gdHorizontal", gdHorizontal}, {"gdVertical", gdVertical}}));
+    else
+        return TGraphicControl::ReadProperty(name, value, reader);
+    return true;
+}
 
 void FillGradient(TCanvas* canvas, const TRect& rect, TColor begin, TColor end, TGradientDirection direction)
 {

@@ -32,6 +32,8 @@ public:
 
     void Paint() override;
 
+    bool ReadProperty(std::string_view name, const TPropertyValue& value, const TFormReader& reader) override;
+
 private:
     TColor FColorBegin = clBtnFace;
     TColor FColorEnd = clGray;

@@ -2,6 +2,7 @@
 
 #include "components/QovGradient.h"
 #include "vcl/TApplication.h"
+#include "vcl/TFormReader.h"
 #include "vcl/TImage.h"
 #include "vcl/TLabel.h"
 #include "vcl/TScreen.h"
@@ -338,4 +339,27 @@ std::string TQovMesg::UsageText()
            "mbYes,mbNo,mbAll,mbNoToAll,mbYesToAll\n"
            "\n"
            "Return = mrYes, mrNo, mrCancel etc...";
+}
+
+bool TQovMesg::ReadProperty(std::string_view name, const TPropertyValue& value, const TFormReader& reader)
+{
+    if (name == "ColorGradient1")
+        SetColorGradient1(reader.Color(value));
+    else if (name == "ColorGradient2")
+        SetColorGradient2(reader.Color(value));
+    else if (name.starts_with("FontButton."))
+        return reader.FontAttribute(*FFontButton, name.substr(11), value);
+    else if (name.starts_with("FontText."))
+        return reader.FontAttribute(*FFontText, name.substr(9), value);
+    else if (name == "SoundNum")
+        SetSoundNum(reader.Integer(value));
+    else if (name == "Symbol")
+        SetSymbol(reader.Enumeration<TSymbol>(value, {{"dgWarning", dgWarning}, {"dgError", dgError},
+                                                     {"dgInformation", dgInformation}, {"dgConfirmation", dgConfirmation},
+                                                     {"dgNone", dgNone}}));
+    else if (name == "VerticalGradient")
+        SetVerticalGradient(reader.Boolean(value));
+    else
+        return TComponent::ReadProperty(name, value, reader);
+    return true;
 }

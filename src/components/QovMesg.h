@@ -130,6 +130,9 @@ public:
     // What About_Help shows.
     static std::string UsageText();
 
+    // The properties a stored form gives the component: colours, fonts, sound, symbol, gradient.
+    bool ReadProperty(std::string_view name, const TPropertyValue& value, const TFormReader& reader) override;
+
 private:
     int ShowMessageForm(std::string_view text, TSymbol symbol, TMessageButtons buttons, int x, int y);
     void ButtonClick(TObject* Sender);

@@ -4,6 +4,7 @@
 
 #include "core/Exception.h"
 #include "vcl/Types.h"
+#include "vcl/WinApi.h"
 
 #include <functional>
 #include <memory>
@@ -15,6 +16,12 @@ class TBitmapImage;
 class EInvalidGraphic : public Exception {
 public:
     explicit EInvalidGraphic(const std::string& fileName);
+};
+
+// A resource that the program does not have: "Resource <name> not found".
+class EResNotFound : public Exception {
+public:
+    explicit EResNotFound(const std::string& name);
 };
 
 class TBitmap : public TObject {
@@ -39,6 +46,9 @@ public:
     // file cannot be read and EInvalidGraphic when it holds no picture; the bitmap is unchanged
     // then.
     void LoadFromFile(const std::string& fileName);
+    // Reads one of the program's own pictures (TImageResources) by name; the instance must be
+    // HInstance. Throws EResNotFound when the program has no picture of that name.
+    void LoadFromResourceName(HINSTANCE instance, const std::string& name);
     // Writes the picture as PNG when the file name ends in ".png" (any letter case), as BMP
     // otherwise. Throws EFCreateError when the file cannot be written.
     void SaveToFile(const std::string& fileName) const;

@@ -26,6 +26,8 @@ bool TForm::ReadProperty(std::string_view name, const TPropertyValue& value, con
         SetFormStyle(reader.Enumeration<TFormStyle>(value, {{"fsNormal", fsNormal}, {"fsStayOnTop", fsStayOnTop}}));
     else if (name == "Position")
         SetPosition(reader.Enumeration<TFormPosition>(value, {{"poDesigned", poDesigned}, {"poScreenCenter", poScreenCenter}}));
+    else if (name == "Icon")
+        Icon()->SetHandle(LoadIconA(HInstance, reader.Picture(value).c_str()));
     else if (name == "PixelsPerInch")
         SetPixelsPerInch(reader.Integer(value));
     else if (name == "OnCreate")

@@ -3,6 +3,7 @@
 // area is what lies inside the frame. ShowModal runs a modal loop until ModalResult is set.
 
 #include "vcl/TCanvas.h"
+#include "vcl/TIcon.h"
 #include "vcl/TWinControl.h"
 
 #include <memory>
@@ -37,6 +38,9 @@ public:
     void SetBorderStyle(TFormBorderStyle value);
     TFormPosition Position() const { return FPosition; }
     void SetPosition(TFormPosition value) { FPosition = value; }
+
+    // The icon of the window's title bar and task bar entry; empty: the application's icon.
+    TIcon* Icon() const { return FIcon.get(); }
 
     // A canvas on the form, used to measure text in a font before anything is shown.
     TCanvas* Canvas() const { return FCanvas.get(); }
@@ -80,6 +84,7 @@ private:
     TFormBorderStyle FBorderStyle = bsSizeable;
     TFormPosition FPosition = poDesigned;
     std::unique_ptr<TCanvas> FCanvas;
+    std::unique_ptr<TIcon> FIcon;
     int FPixelsPerInch = 0;
     TModalResult FModalResult = mrNone;
     bool FModal = false;

@@ -1,6 +1,7 @@
 #include "vcl/TFormReader.h"
 
 #include "vcl/TForm.h"
+#include "vcl/TImageResources.h"
 #include "vcl/TScreen.h"
 
 #include <limits>
@@ -105,6 +106,14 @@ void TFormReader::ReadChildren(TComponent& parent, const TFormDescription& descr
         ReadProperties(*object, child);
         ReadChildren(*object, child);
     }
+}
+
+const std::string& TFormReader::Picture(const TPropertyValue& value) const
+{
+    const std::string& name = String(value);
+    if (!TImageResources::Find(name))
+        Fail("the program has no picture " + name);
+    return name;
 }
 
 int TFormReader::Integer(const TPropertyValue& value) const

@@ -67,6 +67,8 @@ public:
     const std::string& String(const TPropertyValue& value) const;
     TColor Color(const TPropertyValue& value) const;
     TNotifyEvent Handler(const TPropertyValue& value) const;
+    // The name of one of the program's own pictures (TImageResources), in quotes.
+    const std::string& Picture(const TPropertyValue& value) const;
     template <class TValue>
     TValue Enumeration(const TPropertyValue& value, TNames<TValue> names) const
     {

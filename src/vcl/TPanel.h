@@ -15,6 +15,8 @@ public:
 
     static constexpr int BevelWidth = 1;
 
+    bool ReadProperty(std::string_view name, const TPropertyValue& value, const TFormReader& reader) override;
+
 protected:
     TRect AlignRect() const override;
 

@@ -1,6 +1,8 @@
 // The speed button's state; its drawing is in qt/TSpeedButton.cpp.
 #include "vcl/TSpeedButton.h"
 
+#include "vcl/TFormReader.h"
+
 TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner), FGlyph(std::make_unique<TBitmap>())
 {
     FGlyph->OnChange = [this] { Invalidate(); };
@@ -56,4 +58,21 @@ void TSpeedButton::MouseUp(int x, int y)
     // Repaint first: the click may end the dialog the button sits on.
     Invalidate();
     TGraphicControl::MouseUp(x, y);
+}
+
+bool TSpeedButton::ReadProperty(std::string_view name, const TPropertyValue& value, const TFormReader& reader)
+{
+    if (name == "Caption")
+        SetCaption(reader.String(value));
+    else if (name == "Flat")
+        SetFlat(reader.Boolean(value));
+    else if (name == "Transparent")
+        SetTransparent(reader.Boolean(value));
+    else if (name == "Spacing")
+        SetSpacing(reader.Integer(value));
+    else if (name == "Glyph")
+        FGlyph->LoadFromResourceName(HInstance, reader.Picture(value));
+    else
+        return TGraphicControl::ReadProperty(name, value, reader);
+    return true;
 }

@@ -40,6 +40,8 @@ public:
     void MouseDown(int x, int y) override;
     void MouseUp(int x, int y) override;
 
+    bool ReadProperty(std::string_view name, const TPropertyValue& value, const TFormReader& reader) override;
+
     // Whether the mouse is over the button (a flat button shows its frame then).
     bool MouseInControl() const { return FMouseInControl; }
 

@@ -3,6 +3,12 @@
 #include <cstdint>
 #include <limits>
 
+namespace {
+// Only its address matters: it tells the program's own module from the system's.
+char ProgramModule;
+} // namespace
+const HINSTANCE HInstance = reinterpret_cast<HINSTANCE>(&ProgramModule);
+
 int MulDiv(int number, int numerator, int denominator)
 {
     if (denominator == 0)

@@ -52,9 +52,12 @@ constexpr int IDI_QUESTION = 32514;    // question
 constexpr int IDI_EXCLAMATION = 32515; // warning
 constexpr int IDI_ASTERISK = 32516;    // information
 
-// The standard icon named by MAKEINTRESOURCEA(IDI_...), 32 x 32 pixels, when instance is null.
-// Gives null for any other name, for a module's own icons (we have none) and before the
-// application is initialised.
+// The program's own module: its resources are the pictures of TImageResources.
+extern const HINSTANCE HInstance;
+
+// The standard icon named by MAKEINTRESOURCEA(IDI_...), 32 x 32 pixels, when instance is null;
+// the program's own icon of that name (its window icon "MAINICON") when instance is HInstance.
+// Gives null for any other name or module, and before the application is initialised.
 HICON LoadIconA(HINSTANCE instance, LPCSTR iconName);
 
 // ---- Text ------------------------------------------------------------------------------------

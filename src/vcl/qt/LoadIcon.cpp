@@ -1,6 +1,8 @@
 // The system's standard icons: the style's message-box icons, made once and shared.
 #include "vcl/qt/Icon.h"
 
+#include "vcl/TImageResources.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QStyle>
@@ -34,9 +36,32 @@ QImage StandardIconPicture(QStyle::StandardPixmap which)
 
 } // namespace
 
+namespace {
+
+// The program's own icon of that name, made once from its picture and shared like the system's.
+HICON ProgramIcon(LPCSTR iconName)
+{
+    if (IS_INTRESOURCE(iconName))
+        return nullptr;
+    const TImageResources::TXpm picture = TImageResources::Find(iconName);
+    if (!picture)
+        return nullptr;
+    static std::map<TImageResources::TXpm, HICON__> icons;
+    auto [it, added] = icons.try_emplace(picture);
+    if (added)
+        it->second.Picture = QImage(picture);
+    return &it->second;
+}
+
+} // namespace
+
 HICON LoadIconA(HINSTANCE instance, LPCSTR iconName)
 {
-    if (instance || !IS_INTRESOURCE(iconName) || !qobject_cast<QApplication*>(QCoreApplication::instance()))
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return nullptr;
+    if (instance == HInstance)
+        return ProgramIcon(iconName);
+    if (instance || !IS_INTRESOURCE(iconName))
         return nullptr;
     const int id = static_cast<int>(reinterpret_cast<std::uintptr_t>(iconName));
     const auto which = StandardPixmapOf(id);

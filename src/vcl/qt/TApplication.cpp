@@ -1,10 +1,13 @@
 #include "vcl/TApplication.h"
 
 #include "vcl/TForm.h"
+#include "vcl/qt/Icon.h"
 #include "vcl/qt/QtConvert.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QMessageBox>
 #include <filesystem>
 #include <stdexcept>
@@ -47,6 +50,9 @@ void TApplication::Initialize()
     FPlatform->argv[0] = FPlatform->exePath.data();
     FPlatform->app = std::make_unique<QApplication>(FPlatform->argc, FPlatform->argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // The program's icon, as every window shows it unless given its own.
+    if (HICON icon = LoadIconA(HInstance, "MAINICON"))
+        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon->Picture)));
 }
 
 void TApplication::Run()

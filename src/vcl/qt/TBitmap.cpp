@@ -1,5 +1,6 @@
 #include "vcl/TBitmap.h"
 
+#include "vcl/TImageResources.h"
 #include "vcl/qt/BitmapImage.h"
 #include "vcl/qt/QtConvert.h"
 
@@ -10,6 +11,8 @@ EInvalidGraphic::EInvalidGraphic(const std::string& fileName)
     : Exception("Bitmap image is not valid: " + fileName)
 {
 }
+
+EResNotFound::EResNotFound(const std::string& name) : Exception("Resource " + name + " not found") {}
 
 TBitmap::TBitmap() : FImage(std::make_unique<TBitmapImage>()) {}
 
@@ -52,6 +55,15 @@ void TBitmap::LoadFromFile(const std::string& fileName)
     if (image.isNull())
         throw EInvalidGraphic(fileName);
     SetBitmapImage(*this, image);
+    Changed();
+}
+
+void TBitmap::LoadFromResourceName(HINSTANCE instance, const std::string& name)
+{
+    const TImageResources::TXpm picture = instance == HInstance ? TImageResources::Find(name) : nullptr;
+    if (!picture)
+        throw EResNotFound(name);
+    SetBitmapImage(*this, QImage(picture));
     Changed();
 }
 

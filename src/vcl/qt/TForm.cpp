@@ -2,12 +2,15 @@
 
 #include "vcl/TApplication.h"
 #include "vcl/TScreen.h"
+#include "vcl/qt/Icon.h"
 #include "vcl/qt/Peer.h"
 #include "vcl/qt/QtConvert.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QWidget>
 
 namespace {
@@ -44,8 +47,13 @@ private:
 } // namespace
 
 TForm::TForm(TComponent* AOwner)
-    : TWinControl(AOwner, MakePeer<FormWidget>(this)), FCanvas(std::make_unique<TCanvas>())
+    : TWinControl(AOwner, MakePeer<FormWidget>(this)), FCanvas(std::make_unique<TCanvas>()),
+      FIcon(std::make_unique<TIcon>())
 {
+    FIcon->OnChange = [this] {
+        if (QWidget* widget = WidgetOf(this))
+            widget->setWindowIcon(FIcon->Empty() ? QIcon() : QIcon(QPixmap::fromImage(FIcon->Handle()->Picture)));
+    };
     SetVisible(false);
     FCanvas->SetFont(Font());
     SetBounds(0, 0, 320, 240);

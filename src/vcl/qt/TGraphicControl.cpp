@@ -1,5 +1,6 @@
 #include "vcl/TGraphicControl.h"
 
+#include "vcl/TApplication.h"
 #include "vcl/qt/DeviceContext.h"
 #include "vcl/qt/Peer.h"
 
@@ -19,23 +20,27 @@ public:
     }
 
 protected:
+    // Each call into the control goes through the application, which shows an exception that
+    // leaves it rather than letting it into the windowing system.
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
         TDeviceContextScope scope(FControl->Canvas()->Handle(), painter);
-        FControl->Paint();
+        Application->CallHandler([this] { FControl->Paint(); });
     }
-    void enterEvent(QEnterEvent*) override { FControl->MouseEnter(); }
-    void leaveEvent(QEvent*) override { FControl->MouseLeave(); }
+    void enterEvent(QEnterEvent*) override { Application->CallHandler([this] { FControl->MouseEnter(); }); }
+    void leaveEvent(QEvent*) override { Application->CallHandler([this] { FControl->MouseLeave(); }); }
     void mousePressEvent(QMouseEvent* event) override
     {
+        const QPoint at = event->position().toPoint();
         if (event->button() == Qt::LeftButton)
-            FControl->MouseDown(event->position().toPoint().x(), event->position().toPoint().y());
+            Application->CallHandler([this, at] { FControl->MouseDown(at.x(), at.y()); });
     }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
+        const QPoint at = event->position().toPoint();
         if (event->button() == Qt::LeftButton)
-            FControl->MouseUp(event->position().toPoint().x(), event->position().toPoint().y());
+            Application->CallHandler([this, at] { FControl->MouseUp(at.x(), at.y()); });
     }
 
 private:

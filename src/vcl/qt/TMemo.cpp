@@ -70,7 +70,7 @@ private:
 // mouse or the keyboard hands the box to the editor (OnEdit).
 class LineView : public QAbstractScrollArea {
 public:
-    explicit LineView(const TLineList& lines) : FLines(lines)
+    LineView()
     {
         setFocusPolicy(Qt::StrongFocus);
         viewport()->setBackgroundRole(QPalette::Base);
@@ -78,6 +78,13 @@ public:
         viewport()->setCursor(Qt::IBeamCursor);
         horizontalScrollBar()->setSingleStep(20);
         FMeasure.SetFont(font());
+    }
+
+    // The list to show; the view shows nothing before it has one (while its memo is being made).
+    void SetLines(const TLineList& lines)
+    {
+        FLines = &lines;
+        ListChanged();
     }
 
     std::function<void(QEvent& trigger)> OnEdit;
@@ -114,8 +121,7 @@ protected:
     {
         if (event->type() == QEvent::FontChange) {
             FMeasure.SetFont(font());
-            FStale = true;
-            Refresh();
+            ListChanged();
         }
         QAbstractScrollArea::changeEvent(event);
     }
@@ -124,6 +130,8 @@ protected:
 
     void paintEvent(QPaintEvent*) override
     {
+        if (!FLines)
+            return;
         QPainter painter(viewport());
         painter.setPen(palette().color(QPalette::Text));
         const qreal left = TextMargin - horizontalScrollBar()->value();
@@ -133,10 +141,10 @@ protected:
         option.setTabStopDistance(FMeasure.TabStop());
 
         const std::size_t first = static_cast<std::size_t>(verticalScrollBar()->value());
-        const std::size_t end = std::min(FLines.Count(), first + VisibleLines() + 1);
+        const std::size_t end = std::min(FLines->Count(), first + VisibleLines() + 1);
         qreal top = TextMargin;
         for (std::size_t i = first; i < end; ++i, top += lineHeight) {
-            const std::string_view line = FLines.Strings(i);
+            const std::string_view line = FLines->Strings(i);
             painter.drawText(QRectF(left, top, FMeasure.Width(line) + lineHeight, lineHeight), ShownText(line), option);
         }
         // The caret of a box that has just taken the focus stands before the first character.
@@ -175,12 +183,12 @@ private:
     // Catches up with the list: a new list shows from its top left.
     void Refresh()
     {
-        if (!FStale)
+        if (!FStale || !FLines)
             return;
         FStale = false;
         FWidest = 0;
-        for (std::size_t i = 0; i < FLines.Count(); ++i)
-            FWidest = std::max(FWidest, FMeasure.Width(FLines.Strings(i)));
+        for (std::size_t i = 0; i < FLines->Count(); ++i)
+            FWidest = std::max(FWidest, FMeasure.Width(FLines->Strings(i)));
         UpdateScrollRanges();
         verticalScrollBar()->setValue(0);
         horizontalScrollBar()->setValue(0);
@@ -190,7 +198,7 @@ private:
     void UpdateScrollRanges()
     {
         const std::size_t visible = std::max<std::size_t>(1, VisibleLines());
-        const std::size_t count = FLines.Count();
+        const std::size_t count = FLines ? FLines->Count() : 0;
         verticalScrollBar()->setRange(0, static_cast<int>(count > visible ? count - visible : 0));
         verticalScrollBar()->setPageStep(static_cast<int>(visible));
         const int contentWidth = static_cast<int>(std::ceil(FWidest)) + 2 * TextMargin;
@@ -198,7 +206,7 @@ private:
         horizontalScrollBar()->setPageStep(viewport()->width());
     }
 
-    const TLineList& FLines;
+    const TLineList* FLines = nullptr;
     TTextMeasure FMeasure;
     qreal FWidest = 0;
     bool FStale = true;
@@ -208,7 +216,7 @@ private:
 // The box: the line view, and the editor that takes its place while the user edits the text.
 class MemoWidget : public QWidget {
 public:
-    explicit MemoWidget(const TMemo* memo) : FMemo(memo), FStack(new QStackedLayout(this)), FView(new LineView(memo->Lines()))
+    explicit MemoWidget(const TMemo* memo) : FMemo(memo), FStack(new QStackedLayout(this)), FView(new LineView)
     {
         setFocusPolicy(Qt::StrongFocus);
         FStack->setContentsMargins(0, 0, 0, 0);
@@ -216,6 +224,9 @@ public:
         setFocusProxy(FView);
         FView->OnEdit = [this](QEvent& trigger) { BeginEditing(trigger); };
     }
+
+    // The memo is whole: its lines can be shown.
+    void Attach() { FView->SetLines(FMemo->Lines()); }
 
     void ListChanged()
     {
@@ -312,6 +323,7 @@ MemoWidget* MemoWidgetOf(const TMemo* memo)
 
 TMemo::TMemo(TComponent* AOwner) : TWinControl(AOwner, MakePeer<MemoWidget>(this))
 {
+    MemoWidgetOf(this)->Attach();
     FLines.OnChange = [this] {
         if (MemoWidget* widget = MemoWidgetOf(this))
             widget->ListChanged();

@@ -1,5 +1,6 @@
 #include "vcl/TPanel.h"
 
+#include "vcl/TFormReader.h"
 #include "vcl/qt/Peer.h"
 #include "vcl/qt/QtConvert.h"
 
@@ -57,4 +58,12 @@ TRect TPanel::AlignRect() const
 {
     TRect r = ClientRect();
     return Rect(r.Left + BevelWidth, r.Top + BevelWidth, r.Right - BevelWidth, r.Bottom - BevelWidth);
+}
+
+bool TPanel::ReadProperty(std::string_view name, const TPropertyValue& value, const TFormReader& reader)
+{
+    if (name != "Caption")
+        return TWinControl::ReadProperty(name, value, reader);
+    SetCaption(reader.String(value));
+    return true;
 }
