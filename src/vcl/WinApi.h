@@ -96,12 +96,12 @@ BOOL MessageBeep(UINT type);
 using TMessageBeepListener = std::function<void(UINT type)>;
 TMessageBeepListener SetMessageBeepListener(TMessageBeepListener listener);
 
-// Sets system colours for the whole application: colour n is elements[n]'s new value (0x00BBGGRR).
-// Controls that show a system colour follow at their next paint.
+// Sets system colours for the whole application: the system colour index elements[n] takes the
+// value rgbValues[n] (0x00BBGGRR). Controls that show a system colour follow at their next paint.
 BOOL SetSysColors(int count, const int* elements, const DWORD* rgbValues);
 
 // ---- Modules: LoadLibraryA, GetProcAddress and FreeLibrary over our own module table ----------
-// The table holds the system libraries the program asks for by name (see ModuleTable.h); module
+// The table holds the system libraries the program asks for by name (see TModuleTable.h); module
 // names ignore letter case and may leave out ".DLL", export names are exact.
 
 struct HINSTANCE__;

@@ -45,6 +45,7 @@ BOOL SetSysColors(int count, const int* elements, const DWORD* rgbValues)
 {
     if (count < 0 || (count > 0 && (!elements || !rgbValues)))
         return 0;
+    // An index without a role of its own shares the Window role, as GetSysColor reads it.
     QPalette palette = QGuiApplication::palette();
     for (int i = 0; i < count; ++i)
         palette.setColor(PaletteRoleOf(elements[i]), ToQColor(static_cast<TColor>(rgbValues[i] & 0x00FFFFFF)));

@@ -21,7 +21,8 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        const QRect r = rect().adjusted(0, 0, -1, -1);
+        // QRect's right and bottom are its last pixels: the bevel runs along the panel's edges.
+        const QRect r = rect();
         painter.setPen(palette().color(QPalette::Light));
         painter.drawLine(r.topLeft(), r.topRight());
         painter.drawLine(r.topLeft(), r.bottomLeft());

@@ -13,9 +13,9 @@ namespace {
 constexpr int CaptionFlags = Qt::TextShowMnemonic | Qt::TextSingleLine;
 
 // A bevel of one pixel: `light` along the top and left edges, `dark` along the bottom and right.
-void DrawBevel(QPainter& painter, QRect r, TColor light, TColor dark)
+// QRect's right and bottom are its last pixels.
+void DrawBevel(QPainter& painter, const QRect& r, TColor light, TColor dark)
 {
-    r.adjust(0, 0, -1, -1);
     painter.setPen(ToQColor(light));
     painter.drawLine(r.topLeft(), r.topRight());
     painter.drawLine(r.topLeft(), r.bottomLeft());
