@@ -76,7 +76,7 @@ void TLineList::LoadFromFile(const Text& path, std::size_t lineLimit)
 bool TLineList::SaveToStream(std::FILE* stream) const
 {
     Text pending;
-    pending.reserve(ChunkSize + LineBreak.size());
+    pending.reserve(std::min(ChunkSize, FBytes.size() + Count() * LineBreak.size()) + LineBreak.size());
     bool ok = true;
     const auto write = [&](std::string_view bytes) {
         ok = ok && std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
