@@ -1,15 +1,12 @@
 #include "vcl/TBitmap.h"
 
+#include "core/Exception.h"
+#include "vcl/EInvalidGraphic.h"
 #include "vcl/qt/BitmapImage.h"
 #include "vcl/qt/QtConvert.h"
 
 #include <QFile>
 #include <QImageReader>
-
-EInvalidGraphic::EInvalidGraphic(const std::string& fileName)
-    : Exception("Bitmap image is not valid: " + fileName)
-{
-}
 
 TBitmap::TBitmap() : FImage(std::make_unique<TBitmapImage>()) {}
 
