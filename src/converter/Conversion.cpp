@@ -104,9 +104,9 @@ void AppendListSection(const TListSection& section, const TLineList& input, TLin
 constexpr std::string_view SoundFileMarker = "SoundFilename=";
 constexpr std::string_view RandomMarker = ",Random=";
 
-constexpr TPosition Length(std::string_view text)
+constexpr TTextPos Length(std::string_view text)
 {
-    return static_cast<TPosition>(text.size());
+    return static_cast<TTextPos>(text.size());
 }
 
 } // namespace
@@ -183,33 +183,33 @@ Text ConvertTriggerLine(Text entry, const Text& DedicatedField)
 
     // The head, everything before the sound file field; without the marker, the first 13
     // characters are dropped.
-    const TPosition soundFile = Find(SoundFileMarker, remainder);
+    const TTextPos soundFile = Find(SoundFileMarker, remainder);
     result += SliceView(remainder, 1, soundFile - 1);
     remainder = RestView(remainder, soundFile + Length(SoundFileMarker));
     result += DedicatedField;
     result += "Filename=";
 
     // The file name with its comma.
-    const TPosition fileNameEnd = Find(",", remainder);
+    const TTextPos fileNameEnd = Find(",", remainder);
     result += SliceView(remainder, 1, fileNameEnd);
     remainder = RestView(remainder, fileNameEnd + 1);
 
     // The next field's name is dropped with its "="; its value and comma are kept.
-    const TPosition nameEnd = Find("=", remainder);
+    const TTextPos nameEnd = Find("=", remainder);
     remainder = RestView(remainder, nameEnd + 1);
-    const TPosition valueEnd = Find(",", remainder);
+    const TTextPos valueEnd = Find(",", remainder);
     result += "HideInMenu=";
     result += SliceView(remainder, 1, valueEnd);
     remainder = RestView(remainder, valueEnd + 1);
 
     // Everything through ",Random=". Without that marker the first 7 characters, the length of
     // "Random=", so a Random field right after the HideInMenu field is kept whole.
-    const TPosition random = Find(RandomMarker, remainder);
+    const TTextPos random = Find(RandomMarker, remainder);
     result += SliceView(remainder, 1, random + Length(RandomMarker) - 1);
     remainder = RestView(remainder, random + Length(RandomMarker));
 
     // The Random value ends at the next "," or, failing that, at the next ")".
-    TPosition randomEnd = Find(",", remainder);
+    TTextPos randomEnd = Find(",", remainder);
     if (randomEnd == 0)
         randomEnd = Find(")", remainder);
     result += SliceView(remainder, 1, randomEnd - 1);

@@ -6,16 +6,14 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <memory>
 #include <random>
 #include <system_error>
 
 namespace {
 
 // The new file is written in pieces of this size, which keeps the system calls few.
-constexpr std::size_t ChunkSize = std::size_t{256} * 1024;
+constexpr std::size_t PieceSize = std::size_t{256} * 1024;
 
 constexpr std::string_view LineBreak = "\r\n";
 
@@ -76,14 +74,14 @@ void TLineList::LoadFromFile(const Text& path, std::size_t lineLimit)
 bool TLineList::SaveToStream(std::FILE* stream) const
 {
     Text pending;
-    pending.reserve(ChunkSize + LineBreak.size());
+    pending.reserve(std::min(PieceSize, FBytes.size() + Count() * LineBreak.size()) + LineBreak.size());
     bool ok = true;
     const auto write = [&](std::string_view bytes) {
         ok = ok && std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
     };
     for (std::size_t index = 0; index < Count(); ++index) {
         const std::string_view line = Strings(index);
-        if (line.size() >= ChunkSize) {
+        if (line.size() >= PieceSize) {
             // A long line goes out as it is rather than being copied first.
             write(pending);
             pending.clear();
@@ -92,7 +90,7 @@ bool TLineList::SaveToStream(std::FILE* stream) const
             pending.append(line);
         }
         pending.append(LineBreak);
-        if (pending.size() >= ChunkSize) {
+        if (pending.size() >= PieceSize) {
             write(pending);
             pending.clear();
         }

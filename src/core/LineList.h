@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-// An ordered list of lines: the text of a memo, a file read whole, the lines of a new file.
+// An ordered list of lines: the text of a memo, the lines of a file, the lines of a new file.
 // The lines are stored one after another in a single byte buffer with an index of where each
-// begins, so that a file of tens of megabytes loads at the speed of reading it and takes little
-// more memory than its size.
+// begins, so that a long file loads at about the speed of reading it and takes little more
+// memory than its size.
 class TLineList {
 public:
     // How many bytes of line text a list holds at most, unless told otherwise.

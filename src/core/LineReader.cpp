@@ -26,7 +26,8 @@ TLineReader::TLineReader(const Text& path, std::size_t byteLimit)
     const auto size = std::filesystem::file_size(FPath, error);
     if (!error && size > FByteLimit)
         throw ECapacityError();
-    FPiece.resize(PieceSize);
+    // A small file fits one piece of its own size; one byte more lets the first read see the end.
+    FPiece.resize(error ? PieceSize : static_cast<std::size_t>(std::min<std::uintmax_t>(PieceSize, size + 1)));
 }
 
 std::optional<std::string_view> TLineReader::Next()

@@ -2,7 +2,6 @@
 // A picture in memory: a button's glyph, or what a window showed. Reads the common picture files
 // and writes PNG or BMP.
 
-#include "core/Exception.h"
 #include "vcl/Types.h"
 #include "vcl/WinApi.h"
 
@@ -11,18 +10,6 @@
 #include <string>
 
 class TBitmapImage;
-
-// A file that holds no picture the platform can read.
-class EInvalidGraphic : public Exception {
-public:
-    explicit EInvalidGraphic(const std::string& fileName);
-};
-
-// A resource that the program does not have: "Resource <name> not found".
-class EResNotFound : public Exception {
-public:
-    explicit EResNotFound(const std::string& name);
-};
 
 class TBitmap : public TObject {
 public:
@@ -42,15 +29,16 @@ public:
     // Makes a black picture of that size (0 x 0 for a size below 1).
     void SetSize(int width, int height);
 
-    // Reads a picture file (BMP, PNG and the other common formats). Throws EFOpenError when the
-    // file cannot be read and EInvalidGraphic when it holds no picture; the bitmap is unchanged
-    // then.
+    // Reads a picture file (BMP, PNG and the other common formats). Throws EFOpenError
+    // (core/Exception.h) when the file cannot be read and EInvalidGraphic (vcl/EInvalidGraphic.h)
+    // when it holds no picture; the bitmap is unchanged then.
     void LoadFromFile(const std::string& fileName);
     // Reads one of the program's own pictures (TImageResources) by name; the instance must be
-    // HInstance. Throws EResNotFound when the program has no picture of that name.
+    // HInstance. Throws EResNotFound (vcl/EResNotFound.h) when the program has no picture of that
+    // name.
     void LoadFromResourceName(HINSTANCE instance, const std::string& name);
     // Writes the picture as PNG when the file name ends in ".png" (any letter case), as BMP
-    // otherwise. Throws EFCreateError when the file cannot be written.
+    // otherwise. Throws EFCreateError (core/Exception.h) when the file cannot be written.
     void SaveToFile(const std::string& fileName) const;
 
     // The colour of one pixel as 0x00BBGGRR; -1 outside the picture.

@@ -25,7 +25,7 @@ bool TForm::ReadProperty(std::string_view name, const TPropertyValue& value, con
     else if (name == "FormStyle")
         SetFormStyle(reader.Enumeration<TFormStyle>(value, {{"fsNormal", fsNormal}, {"fsStayOnTop", fsStayOnTop}}));
     else if (name == "Position")
-        SetPosition(reader.Enumeration<TFormPosition>(value, {{"poDesigned", poDesigned}, {"poScreenCenter", poScreenCenter}}));
+        SetPosition(reader.Enumeration<TPosition>(value, {{"poDesigned", poDesigned}, {"poScreenCenter", poScreenCenter}}));
     else if (name == "Icon")
         Icon()->SetHandle(LoadIconA(HInstance, reader.Picture(value).c_str()));
     else if (name == "PixelsPerInch")

@@ -16,8 +16,8 @@ using enum TFormStyle;
 enum class TFormBorderStyle : std::uint8_t { bsNone, bsSingle, bsSizeable, bsDialog };
 using enum TFormBorderStyle;
 
-enum class TFormPosition : std::uint8_t { poDesigned, poScreenCenter };
-using enum TFormPosition;
+enum class TPosition : std::uint8_t { poDesigned, poScreenCenter };
+using enum TPosition;
 
 class TForm : public TWinControl {
 public:
@@ -36,8 +36,8 @@ public:
     void SetFormStyle(TFormStyle value);
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TFormBorderStyle value);
-    TFormPosition Position() const { return FPosition; }
-    void SetPosition(TFormPosition value) { FPosition = value; }
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition value) { FPosition = value; }
 
     // The icon of the window's title bar and task bar entry; empty: the application's icon.
     TIcon* Icon() const { return FIcon.get(); }
@@ -82,7 +82,7 @@ private:
     std::string FCaption;
     TFormStyle FFormStyle = fsNormal;
     TFormBorderStyle FBorderStyle = bsSizeable;
-    TFormPosition FPosition = poDesigned;
+    TPosition FPosition = poDesigned;
     std::unique_ptr<TCanvas> FCanvas;
     std::unique_ptr<TIcon> FIcon;
     int FPixelsPerInch = 0;

@@ -112,17 +112,18 @@ TEST(Conversion, ASecondRunReplacesTheFirstRunsLines)
 
 TEST(Conversion, LineBreaksOfAnyKindGiveTheSameFile)
 {
+    // The old file with each CR LF replaced by lineBreak.
+    const auto withLineBreak = [](std::string_view lineBreak) {
+        Text file;
+        for (std::size_t start = 0, end; (end = OldFile.find("\r\n", start)) != Text::npos; start = end + 2)
+            file.append(OldFile, start, end - start).append(lineBreak);
+        return file;
+    };
     const TTempFolder folder;
-    Text lfFile = OldFile, crFile = OldFile;
-    for (std::size_t at; (at = lfFile.find("\r\n")) != Text::npos;)
-        lfFile.replace(at, 2, "\n");
-    for (std::size_t at; (at = crFile.find("\r\n")) != Text::npos;)
-        crFile.replace(at, 2, "\r");
-
     TRunState state;
     state.Run(folder.Write("crlf/Morvo53.ini", OldFile));
-    state.Run(folder.Write("lf/Morvo53.ini", lfFile));
-    state.Run(folder.Write("cr/Morvo53.ini", crFile));
+    state.Run(folder.Write("lf/Morvo53.ini", withLineBreak("\n")));
+    state.Run(folder.Write("cr/Morvo53.ini", withLineBreak("\r")));
     const Text expected = ReadFileBytes(folder / "crlf/Morvo54.ini");
     EXPECT_NE(expected.find("Player=(Name=\"A\")\r\n\r\r\n"), Text::npos);
     EXPECT_EQ(ReadFileBytes(folder / "lf/Morvo54.ini"), expected);

@@ -8,7 +8,7 @@ TEST(Text, FindGivesFirstOneBasedPositionOrZero)
 {
     struct TCase {
         std::string_view Pattern, Text;
-        TPosition Expected;
+        TTextPos Expected;
     };
     const TCase cases[] = {
         {"a", "abc", 1},
@@ -30,7 +30,7 @@ TEST(Text, FindGivesFirstOneBasedPositionOrZero)
 TEST(Text, SliceAndRestFollowTheOneBasedRules)
 {
     struct TCase {
-        TPosition Start, Count;
+        TTextPos Start, Count;
         std::string_view Expected;
     };
     const TCase cases[] = {

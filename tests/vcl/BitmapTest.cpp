@@ -1,3 +1,5 @@
+#include "core/Exception.h"
+#include "vcl/EInvalidGraphic.h"
 #include "vcl/TBitmap.h"
 
 #include <filesystem>

@@ -1,18 +1,14 @@
 #include "vcl/TBitmap.h"
 
+#include "core/Exception.h"
+#include "vcl/EInvalidGraphic.h"
+#include "vcl/EResNotFound.h"
 #include "vcl/TImageResources.h"
 #include "vcl/qt/BitmapImage.h"
 #include "vcl/qt/QtConvert.h"
 
 #include <QFile>
 #include <QImageReader>
-
-EInvalidGraphic::EInvalidGraphic(const std::string& fileName)
-    : Exception("Bitmap image is not valid: " + fileName)
-{
-}
-
-EResNotFound::EResNotFound(const std::string& name) : Exception("Resource " + name + " not found") {}
 
 TBitmap::TBitmap() : FImage(std::make_unique<TBitmapImage>()) {}
 
