@@ -27,7 +27,7 @@ test: build asan
 	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS) -LE e2e
 
 run: build
-	scripts/run
+	scripts/run $(BUILD)
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DMORVO_BENCH=ON
