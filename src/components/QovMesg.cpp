@@ -298,8 +298,7 @@ TMessageForm* TQovMesg::CreateMessageForm(std::string_view text, TSymbol symbol,
         if (!((buttons >> member) & 1))
             continue;
         auto* button = new TQovButt(form);
-        // Appended rather than "A" + number: GCC 12 warns falsely about that sum at -O3.
-        button->SetName(std::string("A").append(std::to_string(counter++)));
+        button->SetName("A" + std::to_string(counter++));
         button->SetParent(form);
         button->SetFont(FFontButton.get());
         button->SetFlat(FClearButtons);

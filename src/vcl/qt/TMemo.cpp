@@ -90,26 +90,18 @@ public:
     std::function<void(QEvent& trigger)> OnEdit;
     const TTextMeasure& Measure() const { return FMeasure; }
 
-    // The list changed: the view catches up once the program waits again, or when it is shown.
+    // The list changed: the view catches up once the program waits again, or when it is shown,
+    // and shows the new list from its top left.
     void ListChanged()
     {
-        FStale = true;
-        if (FRefreshPosted || !isVisible())
-            return;
-        FRefreshPosted = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                FRefreshPosted = false;
-                Application->CallHandler([this] { Refresh(); });
-            },
-            Qt::QueuedConnection);
+        FScrollHome = true;
+        Remeasure();
     }
 
 protected:
     void showEvent(QShowEvent* event) override
     {
-        Refresh();
+        Application->CallHandler([this] { Refresh(); });
         QAbstractScrollArea::showEvent(event);
     }
     void resizeEvent(QResizeEvent* event) override
@@ -121,7 +113,7 @@ protected:
     {
         if (event->type() == QEvent::FontChange) {
             FMeasure.SetFont(font());
-            ListChanged();
+            Remeasure();
         }
         QAbstractScrollArea::changeEvent(event);
     }
@@ -169,6 +161,23 @@ protected:
     }
 
 private:
+    // The widest line or the line height changed: ranges and picture catch up once the program
+    // waits again, or when the view is shown; a hidden view does nothing.
+    void Remeasure()
+    {
+        FStale = true;
+        if (FRefreshPosted || !isVisible())
+            return;
+        FRefreshPosted = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                FRefreshPosted = false;
+                Application->CallHandler([this] { Refresh(); });
+            },
+            Qt::QueuedConnection);
+    }
+
     void Edit(QEvent& trigger)
     {
         if (OnEdit)
@@ -180,7 +189,6 @@ private:
         return static_cast<std::size_t>(std::max(0.0, (viewport()->height() - TextMargin) / FMeasure.LineHeight()));
     }
 
-    // Catches up with the list: a new list shows from its top left.
     void Refresh()
     {
         if (!FStale || !FLines)
@@ -190,8 +198,11 @@ private:
         for (std::size_t i = 0; i < FLines->Count(); ++i)
             FWidest = std::max(FWidest, FMeasure.Width(FLines->Strings(i)));
         UpdateScrollRanges();
-        verticalScrollBar()->setValue(0);
-        horizontalScrollBar()->setValue(0);
+        if (FScrollHome) {
+            verticalScrollBar()->setValue(0);
+            horizontalScrollBar()->setValue(0);
+            FScrollHome = false;
+        }
         viewport()->update();
     }
 
@@ -210,6 +221,7 @@ private:
     TTextMeasure FMeasure;
     qreal FWidest = 0;
     bool FStale = true;
+    bool FScrollHome = false;
     bool FRefreshPosted = false;
 };
 
