@@ -67,6 +67,10 @@ public:
     // leaves the handler is shown by the application, and the program goes on.
     virtual void Click();
 
+    // A key that no control with the focus took: a control whose accelerator it is acts on it
+    // and gives true.
+    virtual bool DialogChar(char key);
+
     // Whether the control is on view: it and every control it stands on are visible.
     bool Showing() const;
 

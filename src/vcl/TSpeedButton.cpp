@@ -2,6 +2,7 @@
 #include "vcl/TSpeedButton.h"
 
 #include "vcl/TFormReader.h"
+#include "vcl/TextLines.h"
 
 TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner), FGlyph(std::make_unique<TBitmap>())
 {
@@ -51,6 +52,15 @@ void TSpeedButton::MouseDown(int x, int y)
 {
     TGraphicControl::MouseDown(x, y);
     Invalidate();
+}
+
+bool TSpeedButton::DialogChar(char key)
+{
+    const char accel = AccelChar(FCaption);
+    if (accel == 0 || accel != key)
+        return false;
+    Click();
+    return true;
 }
 
 void TSpeedButton::MouseUp(int x, int y)

@@ -34,6 +34,8 @@ public:
     void SetSpacing(int value);
 
     void Paint() override;
+    // The caption's accelerator key presses the button, as a click does.
+    bool DialogChar(char key) override;
 
     void MouseEnter() override;
     void MouseLeave() override;

@@ -140,6 +140,14 @@ void TWinControl::AlignControls(int oldClientWidth, int oldClientHeight)
         place(which);
 }
 
+bool TWinControl::DialogChar(char key)
+{
+    for (auto it = FControls.rbegin(); it != FControls.rend(); ++it)
+        if ((*it)->Visible() && (*it)->DialogChar(key))
+            return true;
+    return false;
+}
+
 void TWinControl::FontChanged()
 {
     for (TControl* c : FControls)

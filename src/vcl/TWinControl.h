@@ -22,6 +22,9 @@ public:
     void SetFocus();
     bool Focused() const;
 
+    // Offers the key to the children, the front-most first.
+    bool DialogChar(char key) override;
+
     // Lays out the aligned and anchored children again.
     void Realign();
     // Holds the layout of the children while they change together; the last EnableAlign lays

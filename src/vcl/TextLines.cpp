@@ -1,5 +1,7 @@
 #include "vcl/TextLines.h"
 
+#include <cctype>
+
 namespace {
 
 // Appends the lines of one paragraph (text without line ends), broken between words so that each
@@ -50,6 +52,18 @@ std::vector<std::string_view> TextLines(std::string_view text, int wrapWidth, co
         const bool crLf = text[lineEnd] == '\r' && lineEnd + 1 < text.size() && text[lineEnd + 1] == '\n';
         text.remove_prefix(lineEnd + (crLf ? 2 : 1));
     }
+}
+
+char AccelChar(std::string_view text)
+{
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&')
+            continue;
+        if (text[i + 1] != '&')
+            return static_cast<char>(std::toupper(static_cast<unsigned char>(text[i + 1])));
+        ++i;
+    }
+    return 0;
 }
 
 std::string WithoutAccelMarks(std::string_view text)

@@ -16,3 +16,7 @@ std::vector<std::string_view> TextLines(std::string_view text, int wrapWidth, co
 
 // The text as it shows with accelerator marks: "&&" stands for "&", any other "&" is dropped.
 std::string WithoutAccelMarks(std::string_view text);
+
+// The character that a single "&" marks in the text (the key that presses a button with that
+// caption), upper-cased; 0 when there is none.
+char AccelChar(std::string_view text);

@@ -32,5 +32,8 @@ void MouseDown(TControl* control, int x, int y);
 void MouseUp(TControl* control, int x, int y);
 // Moves onto the control, presses and releases in its middle, and moves off again.
 void Click(TControl* control);
+// Presses and releases a letter or digit key in the control's window, with Alt held when asked;
+// the key goes to the control that has the focus there, or to the window itself.
+void KeyPress(TControl* window, char key, bool withAlt = false);
 
 } // namespace WindowHarness

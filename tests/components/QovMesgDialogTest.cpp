@@ -6,6 +6,7 @@
 #include "vcl/TImage.h"
 #include "vcl/TLabel.h"
 #include "vcl/TScreen.h"
+#include "vcl/WindowHarness.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -142,6 +143,24 @@ TEST(QovMesg, ButtonListChoosesTheButtons)
         });
         EXPECT_EQ(shown, c.buttons) << c.list;
         EXPECT_EQ(result, c.lastButtonOrClose) << c.list;
+    }
+}
+
+TEST(QovMesg, AcceleratorKeyPressesItsButton)
+{
+    struct Case {
+        char key;
+        bool withAlt;
+        TModalResult result;
+    };
+    // With no control to take the keys, the marked letter alone presses the button; a letter that
+    // marks no button does nothing, and the dialog then ends by its close box.
+    const Case cases[] = {{'n', false, mrNo}, {'Y', true, mrYes}, {'x', false, mrCancel}};
+    MainWindowMesg m;
+    for (const Case& c : cases) {
+        const auto result = m.MessageShow("Replace it?", "mbYes,mbNo", -1, -1,
+                                          [&](TMessageForm& dialog) { WindowHarness::KeyPress(&dialog, c.key, c.withAlt); });
+        EXPECT_EQ(result, c.result) << c.key;
     }
 }
 

@@ -168,6 +168,11 @@ void TControl::Click()
         Application->CallHandler([this] { OnClick(this); });
 }
 
+bool TControl::DialogChar(char)
+{
+    return false;
+}
+
 bool TControl::Showing() const
 {
     const QWidget* widget = WidgetOf(this);

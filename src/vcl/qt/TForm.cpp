@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QWidget>
 
@@ -30,6 +31,19 @@ protected:
         // The form decides: a modal one ends its loop and hides when the loop is over.
         event->ignore();
         Application->CallHandler([this] { FForm->Close(); });
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        // A letter or digit that no focused control took, alone or with Alt, presses the button
+        // whose caption marks it, as the platform's dialogs do.
+        const int key = event->key();
+        const bool plain = (event->modifiers() & ~(Qt::AltModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+        const bool accelKey = (key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9);
+        bool handled = false;
+        if (plain && accelKey)
+            Application->CallHandler([&] { handled = FForm->DialogChar(static_cast<char>(key)); });
+        if (!handled)
+            QWidget::keyPressEvent(event);
     }
     void moveEvent(QMoveEvent*) override { Report(); }
     void resizeEvent(QResizeEvent*) override { Report(); }

@@ -4,7 +4,9 @@
 #include "vcl/qt/Peer.h"
 
 #include <QApplication>
+#include <cctype>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -95,6 +97,22 @@ void Click(TControl* control)
     SendMouse(widget, QEvent::MouseButtonPress, x, y);
     SendMouse(widget, QEvent::MouseButtonRelease, x, y);
     SendLeave(widget);
+}
+
+void KeyPress(TControl* window, char key, bool withAlt)
+{
+    QWidget* widget = WidgetOf(window);
+    if (!widget)
+        return;
+    QWidget* target = widget->focusWidget() ? widget->focusWidget() : widget;
+    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
+    const int code = upper >= 'A' && upper <= 'Z' ? Qt::Key_A + (upper - 'A') : Qt::Key_0 + (upper - '0');
+    const Qt::KeyboardModifiers modifiers = withAlt ? Qt::AltModifier : Qt::NoModifier;
+    const QString text(QChar::fromLatin1(key));
+    QKeyEvent press(QEvent::KeyPress, code, modifiers, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, code, modifiers, text);
+    QApplication::sendEvent(target, &release);
 }
 
 } // namespace WindowHarness
