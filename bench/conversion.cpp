@@ -72,31 +72,22 @@ void BM_ConvertTriggerLine(benchmark::State& state)
 }
 BENCHMARK(BM_ConvertTriggerLine);
 
-// Load, settings, list sections and the atomic save of "Morvo54.ini".
-void BM_RunConversion(benchmark::State& state)
+// One conversion of a realistic old file, again and again, through the given step: the whole run
+// (load, settings, list sections and the atomic save of "Morvo54.ini") or the build alone, which
+// is what the window waits for before it shows the new lines.
+template <class TStep>
+void BM_Conversion(benchmark::State& state, TStep step)
 {
     const Text oldFile = RealisticOldFile();
     const TBenchFolder folder(oldFile);
     TLineList input, output;
     Text sourceDir, dedicatedField;
     for (auto _ : state)
-        benchmark::DoNotOptimize(RunConversion(folder.OldFilePath(), input, output, sourceDir, dedicatedField));
+        benchmark::DoNotOptimize(step(folder.OldFilePath(), input, output, sourceDir, dedicatedField));
     ReportPerEntry(state, 3000, oldFile.size());
 }
-BENCHMARK(BM_RunConversion)->Unit(benchmark::kMicrosecond);
-
-// The same without the save: what the window waits for before it shows the new lines.
-void BM_BuildConversion(benchmark::State& state)
-{
-    const Text oldFile = RealisticOldFile();
-    const TBenchFolder folder(oldFile);
-    TLineList input, output;
-    Text sourceDir, dedicatedField;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(BuildConversion(folder.OldFilePath(), input, output, sourceDir, dedicatedField));
-    ReportPerEntry(state, 3000, oldFile.size());
-}
-BENCHMARK(BM_BuildConversion)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Conversion, RunConversion, &RunConversion)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Conversion, BuildConversion, &BuildConversion)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
